@@ -1,0 +1,25 @@
+#pragma once
+// The seam between the programs' logic and the operating system. Program code reaches
+// every OS service through os(); the Windows entry points install the win32 back end,
+// tests and the scenario runner install a SimMachine.
+#include "platform/Clock.h"
+#include "platform/Files.h"
+#include "platform/Profile.h"
+#include "platform/SystemInfo.h"
+
+namespace plat {
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+    virtual SystemInfo& System() = 0;
+    virtual Profile& Profiles() = 0;
+    virtual Files& FileSystem() = 0;
+    virtual Clock& Time() = 0;
+};
+
+// The active platform. Installing nullptr is allowed only between tests.
+Platform& os();
+void InstallPlatform(Platform* platform);
+
+}  // namespace plat

@@ -1,0 +1,68 @@
+#pragma once
+// A whole Windows computer in memory: what it is (version, bitness, language, user),
+// its disks, its profile files and a virtual clock. Built in code by tests or loaded
+// from a machine file (docs/machine-file.md).
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "platform/Platform.h"
+#include "platform/sim/SimFileSystem.h"
+
+namespace plat::sim {
+
+struct MachineIdentity {
+    OsVersion version;
+    uint16_t nativeArchitecture = kProcessorArchitectureIntel;
+    bool wow64 = false;            // the 32-bit program runs on 64-bit Windows
+    bool hasIsWow64Process = true; // kernel32 exports IsWow64Process (XP SP2 and later)
+    bool hasGetNativeSystemInfo = true;
+    uint16_t languageId = 1033;
+    bool administrator = true;
+    std::string windowsDirectory = "C:\\WINDOWS";
+    std::string programPath = "D:\\drvsetup.exe";
+};
+
+// Identity of a stock Windows by short name: "95", "98", "me", "nt4", "2000", "xp",
+// "2003", "vista", "2008", "7", "8"; bits 64 makes it the x64 edition with WOW64.
+// Returns false for an unknown name.
+bool StockWindows(const std::string& name, int bits, MachineIdentity& identity);
+
+class SimMachine : public Platform {
+public:
+    SimMachine();
+    ~SimMachine() override;
+
+    // Loads a machine file; on failure returns nullptr and says why in *error.
+    static std::unique_ptr<SimMachine> Load(const std::filesystem::path& machineFile,
+                                            std::string* error);
+
+    MachineIdentity& Identity() { return identity_; }
+    // Creates the Windows and system folders of the identity on drive C when missing;
+    // call after changing the identity in code.
+    void CreateSystemFolders();
+    SimFileSystem& Disk() { return disk_; }
+
+    SystemInfo& System() override;
+    Profile& Profiles() override;
+    Files& FileSystem() override;
+    Clock& Time() override;
+
+    // Virtual milliseconds slept so far.
+    uint64_t SleptMilliseconds() const;
+
+private:
+    class SystemPart;
+    class ProfilePart;
+    class FilesPart;
+    class ClockPart;
+
+    MachineIdentity identity_;
+    SimFileSystem disk_;
+    std::unique_ptr<SystemPart> system_;
+    std::unique_ptr<ProfilePart> profile_;
+    std::unique_ptr<FilesPart> files_;
+    std::unique_ptr<ClockPart> clock_;
+};
+
+}  // namespace plat::sim
