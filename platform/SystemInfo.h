@@ -40,11 +40,11 @@ public:
     // GetNativeSystemInfo looked up at run time; false when the function is missing.
     virtual bool GetNativeProcessorArchitecture(uint16_t& architecture) = 0;
     virtual Wow64Answer IsWow64Process() = 0;
-    virtual uint16_t GetSystemDefaultLangId() = 0;
+    virtual uint16_t SystemDefaultLangId() = 0;
     // Full path of the running program, whatever its length.
-    virtual std::string GetModuleFileName() = 0;
-    virtual std::string GetWindowsDirectory() = 0;
-    virtual std::string GetSystemDirectory() = 0;
+    virtual std::string ModuleFileName() = 0;
+    virtual std::string WindowsDirectory() = 0;
+    virtual std::string SystemDirectory() = 0;
 };
 
 }  // namespace plat

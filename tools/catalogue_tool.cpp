@@ -24,7 +24,7 @@ void Show(plat::sim::SimMachine& machine) {
     is64BitWindows = machine.System().IsWow64Process() == plat::Wow64Answer::Yes;
     plat::OsVersion v = machine.System().GetVersion();
     std::printf("Windows %u.%u, %d-bit, program %s\n", v.major, v.minor, is64BitWindows ? 64 : 32,
-                machine.System().GetModuleFileName().c_str());
+                machine.System().ModuleFileName().c_str());
     ModelCatalogue catalogue;
     int count = catalogue.GetCatalogueCount();
     std::printf("  %d entries; the default:", count);

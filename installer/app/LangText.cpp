@@ -10,7 +10,7 @@ bool IsChineseLanguageId(uint16_t languageId) {
     return languageId == 1028 || languageId == 2052 || languageId == 3076 || languageId == 4100;
 }
 
-bool IsChineseSystem() { return IsChineseLanguageId(plat::os().System().GetSystemDefaultLangId()); }
+bool IsChineseSystem() { return IsChineseLanguageId(plat::os().System().SystemDefaultLangId()); }
 
 namespace {
 

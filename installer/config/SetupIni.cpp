@@ -7,13 +7,13 @@
 bool is64BitWindows = false;
 
 std::string ProgramFolder() {
-    std::string module = plat::os().System().GetModuleFileName();
+    std::string module = plat::os().System().ModuleFileName();
     std::size_t slash = module.rfind('\\');
     return slash == std::string::npos ? std::string() : module.substr(0, slash);
 }
 
 std::string ProgramFolderPrefix() {
-    std::string module = plat::os().System().GetModuleFileName();
+    std::string module = plat::os().System().ModuleFileName();
     std::size_t slash = module.rfind('\\');
     return slash == std::string::npos ? std::string() : module.substr(0, slash + 1);
 }

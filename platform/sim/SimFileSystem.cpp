@@ -158,7 +158,7 @@ uint32_t SimFileSystem::WriteWholeFile(const std::string& text, const std::strin
     return 0;
 }
 
-uint32_t SimFileSystem::CreateDirectory(const std::string& text) {
+uint32_t SimFileSystem::MakeDirectory(const std::string& text) {
     auto path = WinPath::Parse(text);
     if (!path || path->parts.empty()) return kErrorPathNotFound;
     if (Lookup(*path)) return kErrorAlreadyExists;
@@ -186,7 +186,7 @@ uint32_t SimFileSystem::SetAttributes(const std::string& text, uint32_t attribut
     return 0;
 }
 
-uint32_t SimFileSystem::DeleteFile(const std::string& text) {
+uint32_t SimFileSystem::RemoveFile(const std::string& text) {
     auto path = WinPath::Parse(text);
     if (!path) return kErrorPathNotFound;
     auto node = Lookup(*path);

@@ -38,9 +38,9 @@ public:
 
     // Changes; each returns 0 or the Windows error code.
     uint32_t WriteWholeFile(const std::string& path, const std::string& contents);
-    uint32_t CreateDirectory(const std::string& path);
+    uint32_t MakeDirectory(const std::string& path);
     uint32_t SetAttributes(const std::string& path, uint32_t attributes);
-    uint32_t DeleteFile(const std::string& path);
+    uint32_t RemoveFile(const std::string& path);
 
     // Sets a machine up before a run: writes a file, creating missing folders, and
     // records nothing in Changes().

@@ -18,10 +18,10 @@ public:
         if (!id_.hasIsWow64Process) return Wow64Answer::Unavailable;
         return id_.wow64 ? Wow64Answer::Yes : Wow64Answer::No;
     }
-    uint16_t GetSystemDefaultLangId() override { return id_.languageId; }
-    std::string GetModuleFileName() override { return id_.programPath; }
-    std::string GetWindowsDirectory() override { return id_.windowsDirectory; }
-    std::string GetSystemDirectory() override {
+    uint16_t SystemDefaultLangId() override { return id_.languageId; }
+    std::string ModuleFileName() override { return id_.programPath; }
+    std::string WindowsDirectory() override { return id_.windowsDirectory; }
+    std::string SystemDirectory() override {
         bool nt = id_.version.platformId == kPlatformWin32Nt;
         return id_.windowsDirectory + (nt ? "\\system32" : "\\SYSTEM");
     }
@@ -92,7 +92,7 @@ SimMachine::SimMachine()
 
 void SimMachine::CreateSystemFolders() {
     disk_.PutDirectory(identity_.windowsDirectory);
-    disk_.PutDirectory(system_->GetSystemDirectory());
+    disk_.PutDirectory(system_->SystemDirectory());
 }
 
 SimMachine::~SimMachine() = default;

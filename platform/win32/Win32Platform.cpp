@@ -40,7 +40,7 @@ public:
 
     Wow64Answer IsWow64Process() override {
         // kernel32 by its full path first, then by name, as the installer always did.
-        std::string path = GetSystemDirectory() + "\\kernel32.dll";
+        std::string path = SystemDirectory() + "\\kernel32.dll";
         HMODULE kernel = LoadLibraryA(path.c_str());
         if (!kernel) kernel = LoadLibraryA("kernel32.dll");
         if (!kernel) return Wow64Answer::Unavailable;
@@ -56,9 +56,9 @@ public:
         return answer;
     }
 
-    uint16_t GetSystemDefaultLangId() override { return ::GetSystemDefaultLangID(); }
+    uint16_t SystemDefaultLangId() override { return ::GetSystemDefaultLangID(); }
 
-    std::string GetModuleFileName() override {
+    std::string ModuleFileName() override {
         std::vector<char> buffer(MAX_PATH);
         for (;;) {
             DWORD n = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
@@ -68,13 +68,13 @@ public:
         }
     }
 
-    std::string GetWindowsDirectory() override {
+    std::string WindowsDirectory() override {
         char buffer[MAX_PATH + 1];
         UINT n = GetWindowsDirectoryA(buffer, sizeof(buffer));
         return n && n < sizeof(buffer) ? std::string(buffer, n) : std::string();
     }
 
-    std::string GetSystemDirectory() override {
+    std::string SystemDirectory() override {
         char buffer[MAX_PATH + 1];
         UINT n = GetSystemDirectoryA(buffer, sizeof(buffer));
         return n && n < sizeof(buffer) ? std::string(buffer, n) : std::string();

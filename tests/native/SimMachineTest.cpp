@@ -40,9 +40,9 @@ TEST_F(MachineFileTest, StockReleaseWithOverrides) {
     uint16_t arch = 0;
     EXPECT_TRUE(m->System().GetNativeProcessorArchitecture(arch));
     EXPECT_EQ(arch, plat::kProcessorArchitectureAmd64);
-    EXPECT_EQ(m->System().GetSystemDefaultLangId(), 2052);
+    EXPECT_EQ(m->System().SystemDefaultLangId(), 2052);
     EXPECT_FALSE(m->Identity().administrator);
-    EXPECT_EQ(m->System().GetModuleFileName(), "D:\\drvsetup.exe");
+    EXPECT_EQ(m->System().ModuleFileName(), "D:\\drvsetup.exe");
     EXPECT_EQ(m->Profiles().ReadString("devicename", "devicenumber", "0", 50, "d:\\drvconfig\\SETUP.INI"), "2");
     EXPECT_TRUE(m->FileSystem().Exists("C:\\Windows\\system32"));
 }
@@ -94,13 +94,13 @@ TEST_F(MachineFileTest, ChangesStayInTheMachine) {
     ASSERT_TRUE(m);
     auto& disk = m->Disk();
     EXPECT_EQ(disk.WriteWholeFile("D:\\drvconfig\\setup.ini", "[x]\n"), 0u);
-    EXPECT_EQ(disk.CreateDirectory("D:\\New"), 0u);
-    EXPECT_EQ(disk.CreateDirectory("D:\\new"), plat::kErrorAlreadyExists);
-    EXPECT_EQ(disk.CreateDirectory("D:\\a\\b"), plat::kErrorPathNotFound);
+    EXPECT_EQ(disk.MakeDirectory("D:\\New"), 0u);
+    EXPECT_EQ(disk.MakeDirectory("D:\\new"), plat::kErrorAlreadyExists);
+    EXPECT_EQ(disk.MakeDirectory("D:\\a\\b"), plat::kErrorPathNotFound);
     EXPECT_EQ(disk.WriteWholeFile("D:\\New\\f.txt", "1"), 0u);
     EXPECT_EQ(disk.SetAttributes("D:\\new\\F.TXT", plat::kFileAttributeReadOnly), 0u);
     EXPECT_EQ(disk.WriteWholeFile("D:\\New\\f.txt", "2"), plat::kErrorAccessDenied);
-    EXPECT_EQ(disk.DeleteFile("D:\\DRVCONFIG\\setup.ini"), 0u);
+    EXPECT_EQ(disk.RemoveFile("D:\\DRVCONFIG\\setup.ini"), 0u);
     EXPECT_FALSE(m->FileSystem().Exists("D:\\DRVCONFIG\\setup.ini"));
 
     std::ifstream host(dir / "disc" / "DRVCONFIG" / "setup.ini");
