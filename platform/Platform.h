@@ -4,6 +4,7 @@
 // tests and the scenario runner install a SimMachine.
 #include "platform/Clock.h"
 #include "platform/Files.h"
+#include "platform/MessageTable.h"
 #include "platform/Profile.h"
 #include "platform/SystemInfo.h"
 
@@ -16,6 +17,7 @@ public:
     virtual Profile& Profiles() = 0;
     virtual Files& FileSystem() = 0;
     virtual Clock& Time() = 0;
+    virtual MessageTable& Messages() = 0;
 };
 
 // The active platform. Installing nullptr is allowed only between tests.

@@ -2,6 +2,7 @@
 
 #include "platform/ErrorCodes.h"
 #include "platform/sim/IniText.h"
+#include "platform/sim/SimMessageTable.h"
 
 namespace plat::sim {
 
@@ -81,11 +82,14 @@ private:
     uint64_t now_ = 60000;  // a machine that booted a minute ago
 };
 
+class SimMachine::MessagePart : public SimMessageTable {};
+
 SimMachine::SimMachine()
     : system_(std::make_unique<SystemPart>(identity_)),
       profile_(std::make_unique<ProfilePart>(identity_, disk_)),
       files_(std::make_unique<FilesPart>(disk_)),
-      clock_(std::make_unique<ClockPart>()) {
+      clock_(std::make_unique<ClockPart>()),
+      messages_(std::make_unique<MessagePart>()) {
     disk_.AddDrive('C');
     CreateSystemFolders();
 }
@@ -101,6 +105,7 @@ SystemInfo& SimMachine::System() { return *system_; }
 Profile& SimMachine::Profiles() { return *profile_; }
 Files& SimMachine::FileSystem() { return *files_; }
 Clock& SimMachine::Time() { return *clock_; }
+MessageTable& SimMachine::Messages() { return *messages_; }
 uint64_t SimMachine::SleptMilliseconds() const { return clock_->slept_; }
 
 }  // namespace plat::sim

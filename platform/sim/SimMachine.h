@@ -47,6 +47,7 @@ public:
     Profile& Profiles() override;
     Files& FileSystem() override;
     Clock& Time() override;
+    MessageTable& Messages() override;
 
     // Virtual milliseconds slept so far.
     uint64_t SleptMilliseconds() const;
@@ -56,6 +57,7 @@ private:
     class ProfilePart;
     class FilesPart;
     class ClockPart;
+    class MessagePart;
 
     MachineIdentity identity_;
     SimFileSystem disk_;
@@ -63,6 +65,7 @@ private:
     std::unique_ptr<ProfilePart> profile_;
     std::unique_ptr<FilesPart> files_;
     std::unique_ptr<ClockPart> clock_;
+    std::unique_ptr<MessagePart> messages_;
 };
 
 }  // namespace plat::sim

@@ -1,4 +1,5 @@
 #include "platform/win32/Win32Platform.h"
+#include "platform/win32/Win32Parts.h"
 
 #include <windows.h>
 
@@ -135,6 +136,7 @@ public:
     Profile& Profiles() override { return profile_; }
     Files& FileSystem() override { return files_; }
     Clock& Time() override { return clock_; }
+    MessageTable& Messages() override { return Win32MessageTable(); }
 
 private:
     Win32System system_;
