@@ -24,3 +24,5 @@ target_link_libraries(catalogue_tool PRIVATE installer_core platform_sim)
 
 add_test(NAME sample_package_check
   COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/package/test_package.py ${PACKAGE_DIR})
+
+include(cmake/Wizard.cmake)

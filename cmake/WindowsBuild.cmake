@@ -32,3 +32,5 @@ if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
   set(WINE_RUN ${CMAKE_SOURCE_DIR}/tools/wine/run)
   add_test(NAME wine_contract_tests COMMAND ${WINE_RUN} ${CMAKE_BINARY_DIR}/contract_tests.exe)
 endif()
+
+include(cmake/Wizard.cmake)

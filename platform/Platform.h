@@ -3,6 +3,9 @@
 // every OS service through os(); the Windows entry points install the win32 back end,
 // tests and the scenario runner install a SimMachine.
 #include "platform/Clock.h"
+#include "platform/Desktop.h"
+#include "platform/Security.h"
+#include "platform/Shell.h"
 #include "platform/Files.h"
 #include "platform/MessageTable.h"
 #include "platform/Profile.h"
@@ -17,6 +20,9 @@ public:
     virtual Profile& Profiles() = 0;
     virtual Files& FileSystem() = 0;
     virtual Clock& Time() = 0;
+    virtual Desktop& DesktopWindows() = 0;
+    virtual Shell& Launcher() = 0;
+    virtual Security& UserSecurity() = 0;
     virtual MessageTable& Messages() = 0;
 };
 

@@ -89,6 +89,16 @@ std::unique_ptr<SimMachine> SimMachine::Load(const std::filesystem::path& machin
             machine->disk_.MapDrive(drive.key[0], host);
         }
     }
+    if (const IniSection* desktop = ini.FindSection("Desktop")) {
+        for (const IniEntry& entry : desktop->entries) {
+            if (EqualsNoCase(entry.key, "Window")) machine->desktop_.OpenWindow(entry.value);
+            else if (EqualsNoCase(entry.key, "Mutex")) machine->desktop_.HoldMutex(entry.value);
+            else return fail("[Desktop] knows Window= and Mutex=, not " + entry.key);
+        }
+    }
+    if (const IniSection* shell = ini.FindSection("Shell"))
+        for (const IniEntry& entry : shell->entries) machine->shell_.OpensWindow(entry.key, entry.value);
+    if (auto v = get("Program", "CurrentDirectory")) machine->shell_.currentDirectory = *v;
     machine->CreateSystemFolders();
     return machine;
 }

@@ -7,7 +7,9 @@
 #include <string>
 
 #include "platform/Platform.h"
+#include "platform/sim/SimDesktop.h"
 #include "platform/sim/SimFileSystem.h"
+#include "platform/sim/SimShell.h"
 
 namespace plat::sim {
 
@@ -47,6 +49,9 @@ public:
     Profile& Profiles() override;
     Files& FileSystem() override;
     Clock& Time() override;
+    SimDesktop& DesktopWindows() override { return desktop_; }
+    SimShell& Launcher() override { return shell_; }
+    Security& UserSecurity() override { return security_; }
     MessageTable& Messages() override;
 
     // Virtual milliseconds slept so far.
@@ -61,6 +66,9 @@ private:
 
     MachineIdentity identity_;
     SimFileSystem disk_;
+    SimDesktop desktop_;
+    SimShell shell_{disk_, desktop_, identity_.programPath};
+    SimSecurity security_{identity_.administrator};
     std::unique_ptr<SystemPart> system_;
     std::unique_ptr<ProfilePart> profile_;
     std::unique_ptr<FilesPart> files_;

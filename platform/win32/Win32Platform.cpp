@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "platform/win32/Win32DesktopParts.h"
+
 #include <vector>
 
 namespace plat::win32 {
@@ -136,6 +138,9 @@ public:
     Profile& Profiles() override { return profile_; }
     Files& FileSystem() override { return files_; }
     Clock& Time() override { return clock_; }
+    Desktop& DesktopWindows() override { return Win32Desktop(); }
+    Shell& Launcher() override { return Win32Shell(); }
+    Security& UserSecurity() override { return Win32Security(); }
     MessageTable& Messages() override { return Win32MessageTable(); }
 
 private:
