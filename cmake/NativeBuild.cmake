@@ -26,3 +26,5 @@ add_test(NAME sample_package_check
   COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/package/test_package.py ${PACKAGE_DIR})
 
 include(cmake/Wizard.cmake)
+
+include(cmake/Ui.cmake)

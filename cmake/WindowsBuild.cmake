@@ -34,3 +34,5 @@ if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
 endif()
 
 include(cmake/Wizard.cmake)
+
+include(cmake/Ui.cmake)
