@@ -4,8 +4,14 @@ target_sources(installer_core PRIVATE
   installer/engine/ErrorText.cpp)
 if(CMAKE_SYSTEM_NAME STREQUAL "Windows")
   target_sources(platform_win32 PRIVATE
-    platform/win32/Win32Messages.cpp)
+    platform/win32/Win32Messages.cpp
+    platform/win32/Win32Files.cpp)
+  target_link_libraries(platform_win32 PUBLIC setupapi version)
 else()
   target_sources(platform_sim PRIVATE
-    platform/sim/SimMessageTable.cpp)
+    platform/sim/SimMessageTable.cpp
+    platform/sim/SimFiles.cpp
+    platform/sim/SimCabinet.cpp
+    platform/sim/Inflate.cpp
+    platform/sim/SimVersionInfo.cpp)
 endif()

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "platform/sim/IniText.h"
+#include "platform/sim/SimFiles.h"
 #include "platform/sim/SimMachine.h"
 
 namespace plat::sim {
@@ -100,6 +101,7 @@ std::unique_ptr<SimMachine> SimMachine::Load(const std::filesystem::path& machin
         for (const IniEntry& entry : shell->entries) machine->shell_.OpensWindow(entry.key, entry.value);
     if (auto v = get("Program", "CurrentDirectory")) machine->shell_.currentDirectory = *v;
     machine->CreateSystemFolders();
+    if (std::string why = ApplyFileSettings(ini, *machine); !why.empty()) return fail(why);
     return machine;
 }
 

@@ -121,12 +121,27 @@ uint32_t SimFileSystem::GetAttributes(const std::string& text, uint32_t* error) 
     return node->attributes;
 }
 
+uint32_t SimFileSystem::WriteRefusal(const WinPath& path) const {
+    if (locked_.count(path.Key())) return kErrorSharingViolation;
+    if (denied_.count(path.Key())) return kErrorAccessDenied;
+    return 0;
+}
+
+void SimFileSystem::Lock(const std::string& text) {
+    if (auto path = WinPath::Parse(text)) locked_.insert(path->Key());
+}
+
+void SimFileSystem::DenyWrites(const std::string& text) {
+    if (auto path = WinPath::Parse(text)) denied_.insert(path->Key());
+}
+
 uint32_t SimFileSystem::ReadWholeFile(const std::string& text, std::string& contents) const {
     auto path = WinPath::Parse(text);
     if (!path) return kErrorPathNotFound;
     auto node = Lookup(*path);
     if (!node) return MissingError(*path);
     if (node->directory) return kErrorAccessDenied;
+    if (locked_.count(path->Key())) return kErrorSharingViolation;
     auto layered = layer_.find(path->Key());
     if (layered != layer_.end()) {
         contents = layered->second.contents;
@@ -149,6 +164,7 @@ uint32_t SimFileSystem::WriteWholeFile(const std::string& text, const std::strin
     if (existing && existing->directory) return kErrorAccessDenied;
     if (existing && (existing->attributes & (kFileAttributeReadOnly | kFileAttributeHidden)))
         return kErrorAccessDenied;
+    if (uint32_t refused = WriteRefusal(*path)) return refused;
     Node node;
     node.name = existing ? existing->name : path->parts.back();
     node.contents = contents;
@@ -192,9 +208,79 @@ uint32_t SimFileSystem::RemoveFile(const std::string& text) {
     auto node = Lookup(*path);
     if (!node) return MissingError(*path);
     if (node->directory || (node->attributes & kFileAttributeReadOnly)) return kErrorAccessDenied;
+    if (uint32_t refused = WriteRefusal(*path)) return refused;
     layer_[path->Key()] = Node{false, true, node->name, "", 0};
     changes_.push_back({path->Display(), FileChange::Kind::Deleted});
     return 0;
+}
+
+uint32_t SimFileSystem::CopyOneFile(const std::string& sourceText, const std::string& targetText,
+                                    bool failIfExists) {
+    auto source = WinPath::Parse(sourceText);
+    if (!source) return kErrorPathNotFound;
+    auto from = Lookup(*source);
+    if (!from) return MissingError(*source);
+    std::string contents;
+    if (uint32_t error = ReadWholeFile(sourceText, contents)) return error;
+    auto target = WinPath::Parse(targetText);
+    if (!target || target->parts.empty()) return kErrorPathNotFound;
+    auto existing = Lookup(*target);
+    if (existing && failIfExists) return kErrorFileExists;
+    uint32_t error = WriteWholeFile(targetText, contents);
+    if (error) return error;
+    layer_[target->Key()].attributes = from->attributes & ~kFileAttributeDirectory;
+    return 0;
+}
+
+bool MatchesWildcard(const std::string& pattern, const std::string& name) {
+    std::size_t p = 0, n = 0, star = std::string::npos, resume = 0;
+    auto same = [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+    };
+    while (n < name.size()) {
+        if (p < pattern.size() && (pattern[p] == '?' || (pattern[p] != '*' && same(pattern[p], name[n])))) {
+            ++p;
+            ++n;
+        } else if (p < pattern.size() && pattern[p] == '*') {
+            star = p++;
+            resume = n;
+        } else if (star != std::string::npos) {
+            p = star + 1;
+            n = ++resume;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == '*') ++p;
+    return p == pattern.size();
+}
+
+uint32_t SimFileSystem::Find(const std::string& pattern, std::vector<Entry>& entries) const {
+    entries.clear();
+    auto path = WinPath::Parse(pattern);
+    if (!path || path->parts.empty()) return kErrorFileNotFound;
+    std::string wildcard = path->parts.back();
+    WinPath folder = path->Parent();
+    auto node = Lookup(folder);
+    if (!node || !node->directory) return kErrorPathNotFound;
+    if (!folder.parts.empty()) {
+        for (const char* dots : {".", ".."})
+            if (MatchesWildcard(wildcard, dots)) entries.push_back({dots, kFileAttributeDirectory, 0});
+    }
+    for (const std::string& name : List(folder.Display())) {
+        if (!MatchesWildcard(wildcard, name)) continue;
+        WinPath child = folder;
+        child.parts.push_back(name);
+        auto found = Lookup(child);
+        if (!found) continue;
+        Entry entry{found->name.empty() ? name : found->name, found->attributes, 0};
+        if (!found->directory) {
+            std::string contents;
+            if (ReadWholeFile(child.Display(), contents) == 0) entry.size = contents.size();
+        }
+        entries.push_back(entry);
+    }
+    return entries.empty() ? kErrorFileNotFound : 0;
 }
 
 void SimFileSystem::PutDirectory(const std::string& text) {
@@ -219,6 +305,26 @@ void SimFileSystem::PutFile(const std::string& text, const std::string& contents
     node.contents = contents;
     node.attributes = existing && !existing->directory ? existing->attributes : kFileAttributeArchive;
     layer_[path->Key()] = node;
+}
+
+void SimFileSystem::PutAttributes(const std::string& text, uint32_t attributes) {
+    std::size_t changes = changes_.size();
+    SetAttributes(text, attributes);
+    changes_.resize(changes);
+}
+
+void SimFileSystem::Erase(const std::string& text) {
+    auto path = WinPath::Parse(text);
+    if (!path || path->parts.empty()) return;
+    auto node = Lookup(*path);
+    if (!node) return;
+    // Whatever the layer holds below it goes too.
+    std::string prefix = path->Key() + "\\";
+    for (auto it = layer_.begin(); it != layer_.end();) {
+        if (it->first.compare(0, prefix.size(), prefix) == 0) it = layer_.erase(it);
+        else ++it;
+    }
+    layer_[path->Key()] = Node{node->directory, true, node->name, "", 0};
 }
 
 std::vector<std::string> SimFileSystem::List(const std::string& folder) const {

@@ -2,6 +2,7 @@
 
 #include "platform/ErrorCodes.h"
 #include "platform/sim/IniText.h"
+#include "platform/sim/SimFiles.h"
 #include "platform/sim/SimMessageTable.h"
 
 namespace plat::sim {
@@ -58,18 +59,9 @@ private:
     SimFileSystem& disk_;
 };
 
-class SimMachine::FilesPart : public Files {
+class SimMachine::FilesPart : public SimFiles {
 public:
-    explicit FilesPart(SimFileSystem& disk) : disk_(disk) {}
-    uint32_t GetAttributes(const std::string& path, uint32_t* error) override {
-        return disk_.GetAttributes(path, error);
-    }
-    uint32_t ReadWholeFile(const std::string& path, std::string& contents) override {
-        return disk_.ReadWholeFile(path, contents);
-    }
-
-private:
-    SimFileSystem& disk_;
+    using SimFiles::SimFiles;
 };
 
 class SimMachine::ClockPart : public Clock {
@@ -87,7 +79,7 @@ class SimMachine::MessagePart : public SimMessageTable {};
 SimMachine::SimMachine()
     : system_(std::make_unique<SystemPart>(identity_)),
       profile_(std::make_unique<ProfilePart>(identity_, disk_)),
-      files_(std::make_unique<FilesPart>(disk_)),
+      files_(std::make_unique<FilesPart>(identity_, disk_)),
       clock_(std::make_unique<ClockPart>()),
       messages_(std::make_unique<MessagePart>()) {
     disk_.AddDrive('C');
@@ -97,6 +89,8 @@ SimMachine::SimMachine()
 void SimMachine::CreateSystemFolders() {
     disk_.PutDirectory(identity_.windowsDirectory);
     disk_.PutDirectory(system_->SystemDirectory());
+    if (identity_.wow64) disk_.PutDirectory(identity_.windowsDirectory + "\\SysWOW64");
+    disk_.PutDirectory(TemporaryFolder(identity_));
 }
 
 SimMachine::~SimMachine() = default;

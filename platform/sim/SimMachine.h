@@ -23,6 +23,9 @@ struct MachineIdentity {
     bool administrator = true;
     std::string windowsDirectory = "C:\\WINDOWS";
     std::string programPath = "D:\\drvsetup.exe";
+    bool kernel32Loadable = true;         // LoadLibraryA("Kernel32.dll") succeeds
+    bool hasRedirectionSwitches = true;   // kernel32 exports the WOW64 redirection switches
+    std::string temporaryDirectory;       // GetTempPathA; "" means the Windows folder's TEMP
 };
 
 // Identity of a stock Windows by short name: "95", "98", "me", "nt4", "2000", "xp",

@@ -7,5 +7,6 @@
 namespace plat::win32 {
 
 MessageTable& Win32MessageTable();
+Files& Win32FileSystem();
 
 }  // namespace plat::win32

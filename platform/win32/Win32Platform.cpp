@@ -97,35 +97,6 @@ public:
     }
 };
 
-class Win32Files : public Files {
-public:
-    uint32_t GetAttributes(const std::string& path, uint32_t* error) override {
-        DWORD attributes = GetFileAttributesA(path.c_str());
-        if (error) *error = attributes == INVALID_FILE_ATTRIBUTES ? GetLastError() : 0;
-        return attributes;
-    }
-
-    uint32_t ReadWholeFile(const std::string& path, std::string& contents) override {
-        HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file == INVALID_HANDLE_VALUE) return GetLastError();
-        contents.clear();
-        char chunk[4096];
-        DWORD got = 0;
-        uint32_t result = 0;
-        while (true) {
-            if (!ReadFile(file, chunk, sizeof(chunk), &got, nullptr)) {
-                result = GetLastError();
-                break;
-            }
-            if (got == 0) break;
-            contents.append(chunk, got);
-        }
-        CloseHandle(file);
-        return result;
-    }
-};
-
 class Win32Clock : public Clock {
 public:
     void Sleep(uint32_t milliseconds) override { ::Sleep(milliseconds); }
@@ -136,7 +107,7 @@ class Win32 : public Platform {
 public:
     SystemInfo& System() override { return system_; }
     Profile& Profiles() override { return profile_; }
-    Files& FileSystem() override { return files_; }
+    Files& FileSystem() override { return Win32FileSystem(); }
     Clock& Time() override { return clock_; }
     Desktop& DesktopWindows() override { return Win32Desktop(); }
     Shell& Launcher() override { return Win32Shell(); }
@@ -146,7 +117,6 @@ public:
 private:
     Win32System system_;
     Win32Profile profile_;
-    Win32Files files_;
     Win32Clock clock_;
 };
 
