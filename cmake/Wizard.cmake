@@ -15,36 +15,41 @@ if(TARGET platform_win32)
   target_link_libraries(platform_win32 PUBLIC shell32 advapi32)
 endif()
 
-if(TARGET ui)
-  add_library(installer_wizard STATIC
-    installer/app/AboutDialog.cpp
-    installer/app/OsCodes.cpp
-    installer/app/ProcessObjects.cpp
-    installer/app/SetupApp.cpp
-    installer/app/StartupGate.cpp
-    installer/app/WizardDialog.cpp
-    installer/app/WizardRules.cpp
-    installer/app/WizardState.cpp
-    installer/pages/CEditEx.cpp
-    installer/pages/LicencePage.cpp
-    installer/pages/LinkStatic.cpp
-    installer/pages/ModePage.cpp
-    installer/pages/ModelPage.cpp
-    installer/pages/OsPage.cpp
-    installer/pages/OsPageRules.cpp
-    installer/pages/PortPage.cpp
-    installer/pages/PortPageRules.cpp)
-  target_link_libraries(installer_wizard PUBLIC installer_core ui)
+# The installer's own targets need the dialog framework's `ui`, whichever order the
+# build files include the two in, so they are made at the end of the top directory.
+function(wizard_targets)
+  if(TARGET ui)
+    add_library(installer_wizard STATIC
+      installer/app/AboutDialog.cpp
+      installer/app/OsCodes.cpp
+      installer/app/ProcessObjects.cpp
+      installer/app/SetupApp.cpp
+      installer/app/StartupGate.cpp
+      installer/app/WizardDialog.cpp
+      installer/app/WizardRules.cpp
+      installer/app/WizardState.cpp
+      installer/pages/CEditEx.cpp
+      installer/pages/LicencePage.cpp
+      installer/pages/LinkStatic.cpp
+      installer/pages/ModePage.cpp
+      installer/pages/ModelPage.cpp
+      installer/pages/OsPage.cpp
+      installer/pages/OsPageRules.cpp
+      installer/pages/PortPage.cpp
+      installer/pages/PortPageRules.cpp)
+    target_link_libraries(installer_wizard PUBLIC installer_core ui)
 
-  if(TARGET platform_sim)
-    target_link_libraries(native_tests PRIVATE installer_wizard)
-    if(EXISTS ${CMAKE_SOURCE_DIR}/tools/scenario/Runner.cpp)
-    add_executable(scenario tools/scenario/main.cpp tools/scenario/Script.cpp tools/scenario/Runner.cpp
-      tools/scenario/Transcript.cpp)
-    target_link_libraries(scenario PRIVATE installer_wizard ui platform_sim)
+    if(TARGET platform_sim)
+      target_link_libraries(native_tests PRIVATE installer_wizard)
+      if(EXISTS ${CMAKE_SOURCE_DIR}/tools/scenario/Runner.cpp)
+      add_executable(scenario tools/scenario/main.cpp tools/scenario/Script.cpp tools/scenario/Runner.cpp
+        tools/scenario/Transcript.cpp)
+      target_link_libraries(scenario PRIVATE installer_wizard ui platform_sim)
+      endif()
+    endif()
+    if(TARGET drvsetup)
+      target_link_libraries(drvsetup PRIVATE installer_wizard ui)
     endif()
   endif()
-  if(TARGET drvsetup)
-    target_link_libraries(drvsetup PRIVATE installer_wizard ui)
-  endif()
-endif()
+endfunction()
+cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL wizard_targets)
