@@ -41,11 +41,13 @@ function(wizard_targets)
 
     if(TARGET platform_sim)
       target_link_libraries(native_tests PRIVATE installer_wizard)
-      if(EXISTS ${CMAKE_SOURCE_DIR}/tools/scenario/Runner.cpp)
+      target_sources(native_tests PRIVATE tools/scenario/Script.cpp tools/scenario/Runner.cpp
+        tools/scenario/Transcript.cpp)
       add_executable(scenario tools/scenario/main.cpp tools/scenario/Script.cpp tools/scenario/Runner.cpp
         tools/scenario/Transcript.cpp)
       target_link_libraries(scenario PRIVATE installer_wizard ui platform_sim)
-      endif()
+      target_compile_definitions(scenario PRIVATE SAMPLE_PACKAGE_DIR="${PACKAGE_DIR}")
+      add_dependencies(scenario sample_package)
     endif()
     if(TARGET drvsetup)
       target_link_libraries(drvsetup PRIVATE installer_wizard ui)
