@@ -28,3 +28,4 @@ add_test(NAME sample_package_check
 include(cmake/Wizard.cmake)
 
 include(cmake/Ui.cmake)
+include(cmake/SpoolerEngine.cmake)

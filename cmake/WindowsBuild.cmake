@@ -36,3 +36,4 @@ endif()
 include(cmake/Wizard.cmake)
 
 include(cmake/Ui.cmake)
+include(cmake/SpoolerEngine.cmake)

@@ -102,7 +102,65 @@ std::unique_ptr<SimMachine> SimMachine::Load(const std::filesystem::path& machin
     if (auto v = get("Program", "CurrentDirectory")) machine->shell_.currentDirectory = *v;
     machine->CreateSystemFolders();
     if (std::string why = ApplyFileSettings(ini, *machine); !why.empty()) return fail(why);
+    if (std::string why = ApplySpoolerSettings(ini, *machine); !why.empty()) return fail(why);
     return machine;
+}
+
+// [Spooler] and [SpoolerService]: objects the spooler has before the run and the
+// failures it is to show.
+std::string ApplySpoolerSettings(const IniText& ini, SimMachine& machine) {
+    SimSpooler& spooler = machine.PrintSpooler();
+    auto number = [](const std::string& text) { return static_cast<uint32_t>(std::strtoul(text.c_str(), nullptr, 10)); };
+    auto fields = [](const std::string& text) {
+        std::vector<std::string> parts;
+        std::stringstream in(text);
+        for (std::string part; std::getline(in, part, ',');) parts.push_back(TrimBlanks(part));
+        return parts;
+    };
+    if (const IniSection* section = ini.FindSection("Spooler")) {
+        for (const IniEntry& entry : section->entries) {
+            if (EqualsNoCase(entry.key, "Printer")) {
+                spooler.PutPrinter(entry.value);
+            } else if (EqualsNoCase(entry.key, "Monitor") || EqualsNoCase(entry.key, "Processor")) {
+                std::vector<std::string> f = fields(entry.value);
+                if (f.size() < 2) return entry.key + "= needs NAME,DLL[,VERSION]";
+                const std::string* version = f.size() > 2 ? &f[2] : nullptr;
+                if (EqualsNoCase(entry.key, "Monitor")) spooler.PutMonitor(f[0], f[1], version);
+                else spooler.PutProcessor("", f[0], f[1], version);
+            } else if (EqualsNoCase(entry.key, "ProcessorExistsError")) {
+                spooler.Settings().processorExistsError = number(entry.value);
+            } else if (EqualsNoCase(entry.key, "XcvCallError")) {
+                spooler.Settings().xcvCallError = number(entry.value);
+            } else if (EqualsNoCase(entry.key, "XcvStatus")) {
+                spooler.Settings().xcvStatus = number(entry.value);
+            } else if (EqualsNoCase(entry.key, "HasSetDefaultPrinter")) {
+                spooler.Settings().hasSetDefaultPrinter = ParseFlag(entry.value);
+            } else {
+                return "[Spooler] does not know " + entry.key;
+            }
+        }
+    }
+    if (const IniSection* section = ini.FindSection("SpoolerService")) {
+        SpoolerServiceSettings& service = machine.Services().Settings();
+        for (const IniEntry& entry : section->entries) {
+            if (EqualsNoCase(entry.key, "State")) {
+                if (EqualsNoCase(entry.value, "running")) service.initialState = kServiceRunning;
+                else if (EqualsNoCase(entry.value, "stopped")) service.initialState = kServiceStopped;
+                else return "[SpoolerService] State must be running or stopped";
+            } else if (EqualsNoCase(entry.key, "StopError")) {
+                service.stopError = number(entry.value);
+            } else if (EqualsNoCase(entry.key, "StaysStopPending")) {
+                service.staysStopPending = ParseFlag(entry.value);
+            } else if (EqualsNoCase(entry.key, "StartError")) {
+                service.startError = number(entry.value);
+            } else if (EqualsNoCase(entry.key, "StartPendingQueries")) {
+                service.startPendingQueries = static_cast<int>(number(entry.value));
+            } else {
+                return "[SpoolerService] does not know " + entry.key;
+            }
+        }
+    }
+    return "";
 }
 
 }  // namespace plat::sim

@@ -2,6 +2,7 @@
 
 #include "platform/ErrorCodes.h"
 #include "platform/sim/IniText.h"
+#include "platform/sim/SimProfileWrite.h"
 #include "platform/sim/SimFiles.h"
 #include "platform/sim/SimMessageTable.h"
 
@@ -49,6 +50,14 @@ public:
         if (value.size() > bufferSize - 1) value.resize(bufferSize - 1);
         return value;
     }
+    uint32_t WriteString(const std::optional<std::string>& section, const std::optional<std::string>& key,
+                         const std::optional<std::string>& value, const std::string& path) override {
+        if (!section) return 0;  // the flush call: the simulated cache is always written through
+        std::string file = path.find('\\') == std::string::npos ? id_.windowsDirectory + "\\" + path : path;
+        std::string contents;
+        disk_.ReadWholeFile(file, contents);
+        return disk_.WriteWholeFile(file, EditProfileText(contents, *section, key, value));
+    }
 
 private:
     static std::string TrimTrailing(std::string text) {
@@ -91,6 +100,7 @@ void SimMachine::CreateSystemFolders() {
     disk_.PutDirectory(system_->SystemDirectory());
     if (identity_.wow64) disk_.PutDirectory(identity_.windowsDirectory + "\\SysWOW64");
     disk_.PutDirectory(TemporaryFolder(identity_));
+    spooler_.Prepare();
 }
 
 SimMachine::~SimMachine() = default;

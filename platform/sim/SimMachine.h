@@ -7,9 +7,13 @@
 #include <string>
 
 #include "platform/Platform.h"
+#include "platform/sim/SimBroadcasts.h"
 #include "platform/sim/SimDesktop.h"
 #include "platform/sim/SimFileSystem.h"
+#include "platform/sim/SimRegistry.h"
+#include "platform/sim/SimServices.h"
 #include "platform/sim/SimShell.h"
+#include "platform/sim/SimSpooler.h"
 
 namespace plat::sim {
 
@@ -56,6 +60,12 @@ public:
     SimShell& Launcher() override { return shell_; }
     Security& UserSecurity() override { return security_; }
     MessageTable& Messages() override;
+    SimRegistryPart& Reg() override { return registryPart_; }
+    SimSpooler& PrintSpooler() override { return spooler_; }
+    SimServices& Services() override { return services_; }
+    SimBroadcasts& WindowBroadcasts() override { return broadcasts_; }
+    // The registry's contents and the changes made to it.
+    SimRegistry& RegistryData() { return registry_; }
 
     // Virtual milliseconds slept so far.
     uint64_t SleptMilliseconds() const;
@@ -72,6 +82,11 @@ private:
     SimDesktop desktop_;
     SimShell shell_{disk_, desktop_, identity_.programPath};
     SimSecurity security_{identity_.administrator};
+    SimRegistry registry_;
+    SimRegistryPart registryPart_{identity_, registry_};
+    SimSpooler spooler_{identity_, registry_, disk_};
+    SimServices services_{identity_};
+    SimBroadcasts broadcasts_;
     std::unique_ptr<SystemPart> system_;
     std::unique_ptr<ProfilePart> profile_;
     std::unique_ptr<FilesPart> files_;

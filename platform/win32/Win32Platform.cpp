@@ -1,4 +1,5 @@
 #include "platform/win32/Win32Platform.h"
+#include "platform/win32/Win32SpoolerParts.h"
 #include "platform/win32/Win32Parts.h"
 
 #include <windows.h>
@@ -95,6 +96,13 @@ public:
                                            buffer.data(), static_cast<DWORD>(bufferSize), path.c_str());
         return std::string(buffer.data(), n);
     }
+    uint32_t WriteString(const std::optional<std::string>& section, const std::optional<std::string>& key,
+                         const std::optional<std::string>& value, const std::string& path) override {
+        auto text = [](const std::optional<std::string>& t) { return t ? t->c_str() : nullptr; };
+        if (WritePrivateProfileStringA(text(section), text(key), text(value), path.c_str())) return 0;
+        DWORD error = GetLastError();
+        return error ? error : ERROR_INVALID_FUNCTION;
+    }
 };
 
 class Win32Clock : public Clock {
@@ -113,6 +121,10 @@ public:
     Shell& Launcher() override { return Win32Shell(); }
     Security& UserSecurity() override { return Win32Security(); }
     MessageTable& Messages() override { return Win32MessageTable(); }
+    Registry& Reg() override { return Win32RegistryService(); }
+    Spooler& PrintSpooler() override { return Win32SpoolerService(); }
+    ServiceManager& Services() override { return Win32ServiceManager(); }
+    Broadcasts& WindowBroadcasts() override { return Win32BroadcastService(); }
 
 private:
     Win32System system_;
