@@ -272,6 +272,27 @@ TEST_F(PortPageTest, ParityAndFlowControlFollowTheItemPositionInBothLanguages) {
     }
 }
 
+TEST_F(PagesTest, LicenceFileIsShownAsItsBytes) {
+    struct Case {
+        uint16_t language;
+        const char* file;
+        std::string contents;
+    } cases[] = {
+        {2052, "License\\License_CN.txt", "\xD0\xED\xBF\xC9\r\nGBK \\1 text"},
+        {3076, "License\\License_CN.txt", ""},
+        {1033, "License\\License_EN.txt", "Terms\r\n"},
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        machine->Identity().languageId = c.language;
+        Put(c.file, c.contents);
+        Start([&](WizardDialog& w) {
+            EXPECT_EQ(Control(*w.PageAt(0), LicencePage::kText).text, c.contents) << c.language;
+        });
+        EXPECT_TRUE(Screen().Messages().empty()) << c.language;
+    }
+}
+
 TEST(CustomControls, EditKeepsTheWindowColoursAndFiltersCharacters) {
     CEditEx edit;
     EXPECT_EQ(edit.backColour, ui::Rgb(255, 255, 255));
