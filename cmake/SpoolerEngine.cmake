@@ -21,3 +21,11 @@ else()
     platform/sim/SimServices.cpp
     platform/sim/SimProfileWrite.cpp)
 endif()
+
+# The contract cases' own environment on each back end.
+if(TARGET native_tests)
+  target_sources(native_tests PRIVATE tests/contract/sim/SpoolerEnvSim.cpp)
+endif()
+if(TARGET contract_tests)
+  target_sources(contract_tests PRIVATE tests/contract/win32/SpoolerEnvWin32.cpp)
+endif()

@@ -69,6 +69,8 @@ void SimSpooler::Prepare() {
         for (const char* port : {"LPT1:", "LPT2:", "LPT3:", "FILE:"})
             registry_.PutValue(kPortsKey, port, kRegSz, SimRegistry::Text(""));
     }
+    std::string winPrint = ProcessorKey(DefaultEnvironment(), "WinPrint");
+    if (!registry_.KeyExists(winPrint)) registry_.PutValue(winPrint, "Driver", kRegSz, SimRegistry::Text("winprint.dll"));
     if (!registry_.KeyExists(MonitorKey("Local Port")))
         registry_.PutValue(MonitorKey("Local Port"), "Driver", kRegSz, SimRegistry::Text("localspl.dll"));
     if (id_.version.major >= 5 && !registry_.KeyExists(MonitorKey(kTcpMonitor)))
