@@ -1,7 +1,8 @@
 // A test program of the dialog framework on real windows: the wizard frame (template
 // 102) with the five page templates in its page area, OK moving to the next page, Back
 // asking a question in a message box, F1 and the system menu reporting in the hint line.
-// Arguments: "zh" applies the Chinese dialog font.
+// Arguments: "zh" applies the Chinese dialog font; "title TEXT" gives the window that
+// title (a stand-in for another program's window).
 #include <string>
 
 #include "ui/Dialog.h"
@@ -70,6 +71,7 @@ public:
     int current = 0;
     ui::Font font;
     bool chinese = false;
+    std::string title = "UI smoke";
 
     bool OnInitDialog() override {
         ui::Dialog::OnInitDialog();
@@ -88,7 +90,7 @@ public:
         pages[0].ShowWindow(true);
         EnableItem(1, true);
         EnableItem(1002, true);
-        SetTitle("UI smoke");
+        SetTitle(title);
         return true;
     }
     void OnOK() override {
@@ -122,5 +124,6 @@ public:
 int main(int argc, char** argv) {
     Frame frame;
     frame.chinese = argc > 1 && std::string(argv[1]) == "zh";
+    if (argc > 2 && std::string(argv[1]) == "title") frame.title = argv[2];
     return frame.DoModal() == ui::kIdCancel ? 0 : 1;
 }

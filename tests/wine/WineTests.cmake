@@ -12,6 +12,9 @@ if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
   add_test(NAME wine_ui_smoke
     COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/ui_smoke.sh ${CMAKE_BINARY_DIR})
   set_tests_properties(wine_ui_smoke PROPERTIES TIMEOUT 180 RUN_SERIAL TRUE)
+  add_test(NAME wine_startup_refusals
+    COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/wine/startup_refusals.py ${CMAKE_BINARY_DIR})
+  set_tests_properties(wine_startup_refusals PROPERTIES TIMEOUT 240 RUN_SERIAL TRUE)
   foreach(language en zh)
     add_test(NAME wine_wizard_walk_${language}
       COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/wine/wizard_walk.py ${CMAKE_BINARY_DIR} ${language})

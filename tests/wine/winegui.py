@@ -48,14 +48,18 @@ class WineGui:
         if marker.exists():
             return
         link = "wqy-zenhei.ttc,WenQuanYi Zen Hei"
+        # The CJK outline font draws the 13-pixel dialog font cleanly; the CJK font of
+        # scripts/install-deps has bitmap strikes that lose strokes at that size.
+        listed = subprocess.run(["fc-list", ":family=Droid Sans Fallback"], capture_output=True, text=True)
+        song = "Droid Sans Fallback" if listed.stdout.strip() else "WenQuanYi Zen Hei"
         settings = [
             # Wine draws the window frames itself, so captions show without a window manager.
             ("HKCU\\Software\\Wine\\X11 Driver", "Managed", "REG_SZ", "N"),
             ("HKCU\\Software\\Wine\\X11 Driver", "Decorated", "REG_SZ", "N"),
             # A Chinese Windows has SimSun; here the CJK font stands in for it, and the
             # frame and dialog fonts fall back to it for CJK glyphs.
-            ("HKCU\\Software\\Wine\\Fonts\\Replacements", "宋体", "REG_SZ", "WenQuanYi Zen Hei"),
-            ("HKCU\\Software\\Wine\\Fonts\\Replacements", "SimSun", "REG_SZ", "WenQuanYi Zen Hei"),
+            ("HKCU\\Software\\Wine\\Fonts\\Replacements", "宋体", "REG_SZ", song),
+            ("HKCU\\Software\\Wine\\Fonts\\Replacements", "SimSun", "REG_SZ", song),
         ]
         for face in ("Tahoma", "MS Shell Dlg", "MS Shell Dlg 2", "Microsoft Sans Serif", "System"):
             settings.append(("HKLM\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontLink\\SystemLink",
