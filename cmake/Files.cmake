@@ -1,7 +1,8 @@
 # The engine's file side: the shared error text, driver file staging, and the file,
 # message-table, cabinet and version-resource services of both back ends.
 target_sources(installer_core PRIVATE
-  installer/engine/ErrorText.cpp)
+  installer/engine/ErrorText.cpp
+  installer/engine/FileStaging.cpp)
 if(CMAKE_SYSTEM_NAME STREQUAL "Windows")
   target_sources(platform_win32 PRIVATE
     platform/win32/Win32Messages.cpp
@@ -15,3 +16,4 @@ else()
     platform/sim/Inflate.cpp
     platform/sim/SimVersionInfo.cpp)
 endif()
+include(cmake/Payload.cmake)

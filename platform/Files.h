@@ -54,7 +54,7 @@ public:
 // SetupIterateCabinetA's notifications, with the fields we use.
 struct CabinetInfo {
     std::string cabinetPath;  // the cabinet's folder
-    std::string cabinetFile;  // its file name
+    std::string cabinetFile;  // the next cabinet of a set, "" for a cabinet that stands alone
     std::string diskName;
     uint16_t setId = 0;
     uint16_t cabinetNumber = 0;

@@ -73,11 +73,6 @@ std::string FolderOf(const std::string& path) {
     return slash == std::string::npos ? "" : path.substr(0, slash + 1);
 }
 
-std::string NameOf(const std::string& path) {
-    std::size_t slash = path.find_last_of("\\/");
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 }  // namespace
 
 std::string TemporaryFolder(const MachineIdentity& identity) {
@@ -152,7 +147,8 @@ uint32_t SimFiles::IterateCabinet(const std::string& cabinet, CabinetListener& l
     if (uint32_t error = ReadWholeFile(cabinet, bytes)) return error;
     CabinetContents contents;
     if (!ReadCabinet(bytes, contents)) return kErrorInvalidData;
-    CabinetInfo info{FolderOf(cabinet), NameOf(cabinet), "", contents.setId, contents.cabinetNumber};
+    // The reader refuses cabinet sets, so there is never a next cabinet to name.
+    CabinetInfo info{FolderOf(cabinet), "", "", contents.setId, contents.cabinetNumber};
     if (uint32_t error = listener.OnCabinetInfo(info)) return error;
     for (const CabinetEntry& entry : contents.files) {
         FileInCabinet file{entry.name, static_cast<uint32_t>(entry.contents.size()), entry.date, entry.time,

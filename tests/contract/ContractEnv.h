@@ -15,6 +15,9 @@ void TearDownBackEnd();
 std::string Folder();
 // Writes bytes to a file below the folder, creating sub-folders as needed.
 void PutFile(const std::string& relative, const std::string& bytes);
+// Opens a file below the folder the way another program would, with no sharing, and
+// keeps it open until the test ends.
+void HoldFileOpen(const std::string& relative);
 // "sim" or "win32", for the few places where a case is known to differ.
 const char* BackEndName();
 

@@ -41,6 +41,8 @@ void PutFile(const std::string& relative, const std::string& bytes) {
     std::ofstream(file, std::ios::binary) << bytes;
 }
 
+void HoldFileOpen(const std::string& relative) { machine->Disk().Lock(Folder() + "\\" + relative); }
+
 const char* BackEndName() { return "sim"; }
 
 }  // namespace contract

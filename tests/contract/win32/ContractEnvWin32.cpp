@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <vector>
+
 #include "platform/win32/Win32Platform.h"
 #include "tests/contract/ContractEnv.h"
 
@@ -8,6 +10,7 @@ namespace contract {
 namespace {
 std::string folder;
 int counter = 0;
+std::vector<HANDLE> heldOpen;
 
 void RemoveTree(const std::string& path) {
     WIN32_FIND_DATAA found;
@@ -38,6 +41,8 @@ void SetUpBackEnd() {
 }
 
 void TearDownBackEnd() {
+    for (HANDLE h : heldOpen) CloseHandle(h);
+    heldOpen.clear();
     RemoveTree(folder);
     plat::InstallPlatform(nullptr);
 }
@@ -56,6 +61,13 @@ void PutFile(const std::string& relative, const std::string& bytes) {
     DWORD written = 0;
     WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     CloseHandle(h);
+}
+
+void HoldFileOpen(const std::string& relative) {
+    std::string file = folder + "\\" + relative;
+    HANDLE h = CreateFileA(file.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h != INVALID_HANDLE_VALUE) heldOpen.push_back(h);
 }
 
 const char* BackEndName() { return "win32"; }
