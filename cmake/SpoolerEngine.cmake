@@ -6,7 +6,8 @@ target_sources(installer_core PRIVATE
   installer/engine/SpoolerObjects.cpp
   installer/engine/RegKey.cpp
   installer/engine/SpoolerService.cpp
-  installer/engine/PortRegistration.cpp)
+  installer/engine/PortRegistration.cpp
+  installer/engine/ComponentChecks.cpp)
 
 if(CMAKE_SYSTEM_NAME STREQUAL "Windows")
   target_sources(platform_win32 PRIVATE
