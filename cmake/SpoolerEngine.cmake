@@ -30,3 +30,19 @@ endif()
 if(TARGET contract_tests)
   target_sources(contract_tests PRIVATE tests/contract/win32/SpoolerEnvWin32.cpp)
 endif()
+
+# The engine check: stages a model's driver from the sample package beside it, adds the
+# driver and an LPT printer, makes it the default printer and reads them back, on real
+# Windows calls (under 64-bit Wine here).
+if(CMAKE_SYSTEM_NAME STREQUAL "Windows")
+  set(ENGINECHECK_DIR ${CMAKE_BINARY_DIR}/enginecheck)
+  add_executable(enginecheck tools/enginecheck/main.cpp)
+  target_link_libraries(enginecheck PRIVATE installer_core platform_win32)
+  set_target_properties(enginecheck PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${ENGINECHECK_DIR})
+  add_dependencies(enginecheck package_payload)
+  add_custom_command(TARGET enginecheck POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E copy_directory ${PACKAGE_DIR} ${ENGINECHECK_DIR})
+  if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+    add_test(NAME wine_engine_check COMMAND ${CMAKE_SOURCE_DIR}/tools/wine/run ${ENGINECHECK_DIR}/enginecheck.exe)
+  endif()
+endif()
