@@ -12,6 +12,12 @@ namespace ui {
 
 class Dialog;
 
+// System colours (GetSysColor indexes).
+constexpr int kColourWindow = 5;
+constexpr int kColourWindowText = 8;
+constexpr int kColourButtonFace = 15;
+Colour SystemColour(int index);
+
 class Control {
 public:
     Control() = default;

@@ -151,6 +151,16 @@ int MessageBoxAnswer(Dialog* owner, const std::string& text, const std::string& 
 
 }  // namespace ui::detail
 
+// The classic Windows scheme.
+ui::Colour ui::SystemColour(int index) {
+    switch (index) {
+    case kColourWindow: return Rgb(255, 255, 255);
+    case kColourWindowText: return Rgb(0, 0, 0);
+    case kColourButtonFace: return Rgb(212, 208, 200);
+    default: return Rgb(128, 128, 128);
+    }
+}
+
 // The string table in the machine's code page: GBK on a Chinese system, else the text's
 // ASCII with every other character as '?', as LoadStringA converts what it cannot show.
 std::string ui::ResourceString(int id) {
