@@ -118,7 +118,7 @@ TEST_F(ScenarioRun, StartUpRefusalsAndTheSecondInstance) {
 }
 
 TEST_F(ScenarioRun, RefusedModelHelpLaunchAndAboutBox) {
-    Run("windows7.machine", Example("unsupported-model.scenario"));
+    EXPECT_TRUE(Run("windows7.machine", Example("unsupported-model.scenario"))) << Text();
     std::string text = Text();
     EXPECT_NE(text.find("message  title=\"drvsetup\"  text=\"The selected model does not support Windows 7 or later.\"  "
                         "buttons=[\"OK\"]  answer=\"OK\""),
@@ -127,6 +127,8 @@ TEST_F(ScenarioRun, RefusedModelHelpLaunchAndAboutBox) {
     EXPECT_NE(text.find("launch  verb=\"open\"  file=\".\\Guide\\Guide_EN.chm\"  path=\"D:\\Guide\\Guide_EN.chm\""),
               std::string::npos);
     EXPECT_NE(text.find("dialog  opened=\"about\"  title=\"About Printer Driver Setup\""), std::string::npos);
+    EXPECT_NE(text.find("dialog  closed=\"about\"  how=\"left open at the end of the script (cancelled)\""),
+              std::string::npos);
 }
 
 TEST_F(ScenarioRun, ChineseTextsAreWrittenInUtf8) {
