@@ -1,8 +1,7 @@
 #pragma once
-// The system colours the custom controls start from (COLOR_WINDOW, COLOR_WINDOWTEXT,
-// COLOR_BTNFACE in Windows' standard scheme).
-#include "ui/Types.h"
+// The system colours the custom controls start from.
+#include "ui/Controls.h"
 
-inline ui::Colour WindowColour() { return ui::Rgb(255, 255, 255); }
-inline ui::Colour WindowTextColour() { return ui::Rgb(0, 0, 0); }
-inline ui::Colour ButtonFaceColour() { return ui::Rgb(240, 240, 240); }
+inline ui::Colour WindowColour() { return ui::SystemColour(ui::kColourWindow); }
+inline ui::Colour WindowTextColour() { return ui::SystemColour(ui::kColourWindowText); }
+inline ui::Colour ButtonFaceColour() { return ui::SystemColour(ui::kColourButtonFace); }
