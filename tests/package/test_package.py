@@ -54,11 +54,10 @@ LANGUAGE_FILES = [
 ]
 LICENCE_FILES = [("License/License_EN.txt", "ascii"), ("License/License_CN.txt", "gbk")]
 
-# The port page stores the first letter of a parity text (lower-cased) as the parity
-# code and matches flow-control texts against these exact words.
-PARITY_LETTERS = {"Parity.Even": "e", "Parity.Mark": "m", "Parity.None": "n", "Parity.Odd": "o",
-                  "Parity.Space": "s"}
-FLOW_WORDS = {"Protocol.None": "None", "Protocol.Xonoff": "Xon/Xoff", "Protocol.Hardware": "Hardware"}
+# The port page lists these items in this order and decides the parity and the flow
+# control by the chosen item's position, so each list needs distinct, short texts.
+PARITY_ITEMS = ["Parity.Even", "Parity.Mark", "Parity.None", "Parity.Odd", "Parity.Space"]
+FLOW_ITEMS = ["Protocol.None", "Protocol.Xonoff", "Protocol.Hardware"]
 LIST_TEXT_LIMIT = 19          # the page reads list texts into 20 bytes
 TEXT_LIMIT = 2047             # the text store reads into 2048 bytes
 
@@ -226,14 +225,13 @@ def check_language_files(r, root):
                     r.check(where + " has no GBK character that ends in a backslash before 1-3",
                             not gbk_false_marker(raw), repr(value))
 
-        for key, letter in PARITY_LETTERS.items():
-            value = ini.get("Confirm", key) or ""
-            r.check("%s Confirm/%s starts with its parity letter" % (relative, key),
-                    value[:1].lower() == letter and len(value.encode(encoding, "replace")) <= LIST_TEXT_LIMIT,
-                    repr(value))
-        for key, word in FLOW_WORDS.items():
-            value = ini.get("Confirm", key)
-            r.check("%s Confirm/%s is the flow-control word" % (relative, key), value == word, repr(value))
+        for items in (PARITY_ITEMS, FLOW_ITEMS):
+            values = [ini.get("Confirm", key) or "" for key in items]
+            for key, value in zip(items, values):
+                r.check("%s Confirm/%s fits its list" % (relative, key),
+                        len(value.encode(encoding, "replace")) <= LIST_TEXT_LIMIT, repr(value))
+            r.check("%s Confirm/%s items are distinct" % (relative, items[0].split(".")[0]),
+                    len(set(values)) == len(values), repr(values))
 
 
 def gbk_false_marker(raw):
