@@ -48,10 +48,9 @@ class WineGui:
         if marker.exists():
             return
         link = "wqy-zenhei.ttc,WenQuanYi Zen Hei"
-        # The CJK outline font draws the 13-pixel dialog font cleanly; the CJK font of
-        # scripts/install-deps has bitmap strikes that lose strokes at that size.
-        listed = subprocess.run(["fc-list", ":family=Droid Sans Fallback"], capture_output=True, text=True)
-        song = "Droid Sans Fallback" if listed.stdout.strip() else "WenQuanYi Zen Hei"
+        # The CJK font of scripts/install-deps stands in for SimSun. (Droid Sans Fallback
+        # draws the 13-pixel font more cleanly but has no Latin letters in a fresh prefix.)
+        song = "WenQuanYi Zen Hei"
         settings = [
             # Wine draws the window frames itself, so captions show without a window manager.
             ("HKCU\\Software\\Wine\\X11 Driver", "Managed", "REG_SZ", "N"),
