@@ -4,6 +4,7 @@
 #include "installer/app/StartupGate.h"
 #include "installer/app/WizardDialog.h"
 #include "installer/config/SetupIni.h"
+#include "installer/engine/PortRegistration.h"
 #include "installer/pages/LicencePage.h"
 #include "installer/pages/ModePage.h"
 #include "installer/pages/ModelPage.h"
@@ -11,7 +12,17 @@
 #include "installer/pages/PortPage.h"
 #include "ui/MessageBox.h"
 
+namespace {
+
+// The port steps report their own failures ("ERROR" for a TCP/IP port) in a plain box.
+void ShowPortMessage(const std::string& text, const std::string& title) {
+    ui::ShowMessage(nullptr, text, title);
+}
+
+}  // namespace
+
 bool SetupApp::InitInstance() {
+    portMessageBox = ShowPortMessage;
     if (AnotherInstanceRunning(ui::ApplicationName())) return false;
     if (auto refusal = CheckEnvironment()) {
         ui::ShowAppMessage(LangText(refusal->section).Read(refusal->key));
