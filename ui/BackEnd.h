@@ -94,7 +94,7 @@ int RunModal(Dialog& dialog, Dialog* owner);
 bool CreateModeless(Dialog& dialog, Dialog* parent);
 std::unique_ptr<CanvasImpl> PaintCanvas(Dialog& dialog);
 std::unique_ptr<CanvasImpl> ControlCanvas(Dialog& dialog, int controlId);
-void* CreateFontHandle(const FontSpec& spec);
+void* CreateFontHandle(const FontSpec& fontSpec);
 void DeleteFontHandle(void* handle);
 // Loads a bitmap file; nullptr on failure.
 void* LoadBitmapHandle(const std::string& path, int& width, int& height);

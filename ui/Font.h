@@ -34,10 +34,10 @@ public:
     Font& operator=(const Font&) = delete;
 
     // Creates the font (deleting one made before); false when Windows refuses.
-    bool Create(const FontSpec& spec);
+    bool Create(const FontSpec& fontSpec);
     void Delete();
     bool IsCreated() const { return handle_ != nullptr; }
-    const FontSpec& Spec() const { return spec_; }
+    const FontSpec& Description() const { return spec_; }
     void* Handle() const { return handle_; }
 
 private:

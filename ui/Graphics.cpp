@@ -8,10 +8,10 @@
 
 namespace ui {
 
-bool Font::Create(const FontSpec& spec) {
+bool Font::Create(const FontSpec& fontSpec) {
     Delete();
-    spec_ = spec;
-    handle_ = detail::CreateFontHandle(spec);
+    spec_ = fontSpec;
+    handle_ = detail::CreateFontHandle(fontSpec);
     return handle_ != nullptr;
 }
 

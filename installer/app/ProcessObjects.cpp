@@ -18,12 +18,12 @@ CEditEx& LicenceTextControl() {
 }
 
 ui::FontSpec ChineseFontSpec() {
-    ui::FontSpec spec;
-    spec.height = 13;
-    spec.width = 0;
-    spec.weight = ui::kWeightNormal;
-    spec.charSet = ui::kGb2312CharSet;
-    spec.pitchAndFamily = ui::kFamilySwiss;
-    spec.face = "\xCB\xCE\xCC\xE5";  // 宋体
-    return spec;
+    ui::FontSpec fontSpec;
+    fontSpec.height = 13;
+    fontSpec.width = 0;
+    fontSpec.weight = ui::kWeightNormal;
+    fontSpec.charSet = ui::kGb2312CharSet;
+    fontSpec.pitchAndFamily = ui::kFamilySwiss;
+    fontSpec.face = "\xCB\xCE\xCC\xE5";  // 宋体
+    return fontSpec;
 }

@@ -7,10 +7,10 @@ namespace {
 
 // The system's default GUI font.
 ui::FontSpec DefaultGuiFont() {
-    ui::FontSpec spec;
-    spec.height = -11;
-    spec.face = "MS Shell Dlg";
-    return spec;
+    ui::FontSpec fontSpec;
+    fontSpec.height = -11;
+    fontSpec.face = "MS Shell Dlg";
+    return fontSpec;
 }
 
 }  // namespace

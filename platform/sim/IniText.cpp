@@ -8,8 +8,16 @@ namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
+std::string Unquote(const std::string& value) {
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front())
+        return value.substr(1, value.size() - 2);
+    return value;
+}
+
+}  // namespace
+
 std::vector<std::string> SplitLines(const std::string& text) {
-    // CR LF, LF and CR alone all end a line.
     std::vector<std::string> lines;
     std::string line;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -25,15 +33,6 @@ std::vector<std::string> SplitLines(const std::string& text) {
     if (!line.empty()) lines.push_back(line);
     return lines;
 }
-
-std::string Unquote(const std::string& value) {
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-        value.back() == value.front())
-        return value.substr(1, value.size() - 2);
-    return value;
-}
-
-}  // namespace
 
 std::string TrimBlanks(const std::string& text) {
     std::size_t begin = 0, end = text.size();

@@ -34,5 +34,7 @@ private:
 bool EqualsNoCase(const std::string& a, const std::string& b);
 std::string LowerAscii(std::string text);
 std::string TrimBlanks(const std::string& text);
+// CR LF, LF and CR alone all end a line.
+std::vector<std::string> SplitLines(const std::string& text);
 
 }  // namespace plat::sim

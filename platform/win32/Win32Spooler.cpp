@@ -12,6 +12,28 @@ namespace {
 // The seam's empty texts are the records' null pointers.
 LPSTR Text(const std::string& text) { return text.empty() ? nullptr : const_cast<char*>(text.c_str()); }
 std::string FromText(const char* text) { return text ? text : ""; }
+
+// The record's texts point into p, which outlives the call they are passed to.
+PRINTER_INFO_2A ToWindowsRecord(const PrinterInfo2& p) {
+    PRINTER_INFO_2A info{};
+    info.pServerName = Text(p.pServerName);
+    info.pPrinterName = Text(p.pPrinterName);
+    info.pShareName = Text(p.pShareName);
+    info.pPortName = Text(p.pPortName);
+    info.pDriverName = Text(p.pDriverName);
+    info.pComment = Text(p.pComment);
+    info.pLocation = Text(p.pLocation);
+    info.pSepFile = Text(p.pSepFile);
+    info.pPrintProcessor = Text(p.pPrintProcessor);
+    info.pDatatype = Text(p.pDatatype);
+    info.pParameters = Text(p.pParameters);
+    info.Attributes = p.Attributes;
+    info.Priority = p.Priority;
+    info.DefaultPriority = p.DefaultPriority;
+    info.StartTime = p.StartTime;
+    info.UntilTime = p.UntilTime;
+    return info;
+}
 HANDLE ToHandle(PrinterHandle handle) { return reinterpret_cast<HANDLE>(handle); }
 uint32_t LastErrorOr(BOOL ok) { return ok ? 0 : GetLastError(); }
 
@@ -35,23 +57,7 @@ public:
     }
 
     uint32_t AddPrinter2(const PrinterInfo2& p, PrinterHandle& handle) override {
-        PRINTER_INFO_2A info{};
-        info.pServerName = Text(p.pServerName);
-        info.pPrinterName = Text(p.pPrinterName);
-        info.pShareName = Text(p.pShareName);
-        info.pPortName = Text(p.pPortName);
-        info.pDriverName = Text(p.pDriverName);
-        info.pComment = Text(p.pComment);
-        info.pLocation = Text(p.pLocation);
-        info.pSepFile = Text(p.pSepFile);
-        info.pPrintProcessor = Text(p.pPrintProcessor);
-        info.pDatatype = Text(p.pDatatype);
-        info.pParameters = Text(p.pParameters);
-        info.Attributes = p.Attributes;
-        info.Priority = p.Priority;
-        info.DefaultPriority = p.DefaultPriority;
-        info.StartTime = p.StartTime;
-        info.UntilTime = p.UntilTime;
+        PRINTER_INFO_2A info = ToWindowsRecord(p);
         HANDLE h = AddPrinterA(nullptr, 2, reinterpret_cast<LPBYTE>(&info));
         handle = reinterpret_cast<PrinterHandle>(h);
         return h ? 0 : GetLastError();
@@ -107,23 +113,7 @@ public:
     }
 
     uint32_t WritePrinter2(PrinterHandle handle, const PrinterInfo2& p) override {
-        PRINTER_INFO_2A info{};
-        info.pServerName = Text(p.pServerName);
-        info.pPrinterName = Text(p.pPrinterName);
-        info.pShareName = Text(p.pShareName);
-        info.pPortName = Text(p.pPortName);
-        info.pDriverName = Text(p.pDriverName);
-        info.pComment = Text(p.pComment);
-        info.pLocation = Text(p.pLocation);
-        info.pSepFile = Text(p.pSepFile);
-        info.pPrintProcessor = Text(p.pPrintProcessor);
-        info.pDatatype = Text(p.pDatatype);
-        info.pParameters = Text(p.pParameters);
-        info.Attributes = p.Attributes;
-        info.Priority = p.Priority;
-        info.DefaultPriority = p.DefaultPriority;
-        info.StartTime = p.StartTime;
-        info.UntilTime = p.UntilTime;
+        PRINTER_INFO_2A info = ToWindowsRecord(p);
         return LastErrorOr(SetPrinterA(ToHandle(handle), 2, reinterpret_cast<LPBYTE>(&info), 0));
     }
 

@@ -129,7 +129,9 @@ TEST_F(StartupTest, PortOfferIsTestedOnTheLastCatalogueEntryOnly) {
         EXPECT_EQ(PackageOffersPort(), c.offers) << c.name;
         bool ran = Start();
         EXPECT_EQ(ran, c.offers) << c.name;
-        if (!c.offers) EXPECT_EQ(MessageTexts(), std::vector<std::string>{Lang("Setup", "PortNull")}) << c.name;
+        if (!c.offers) {
+            EXPECT_EQ(MessageTexts(), std::vector<std::string>{Lang("Setup", "PortNull")}) << c.name;
+        }
     }
 }
 

@@ -266,11 +266,11 @@ TEST_F(UiSimDialog, FontAppliedToTheDialogReachesEveryChild) {
     Frame frame;
     desktop.SetModalScript([&](Dialog&) {
         Font font;
-        FontSpec spec{13, 0, kWeightNormal, false, false, false, kGb2312CharSet, kFamilySwiss, "\xCB\xCE\xCC\xE5"};
-        ASSERT_TRUE(font.Create(spec));
+        FontSpec fontSpec{13, 0, kWeightNormal, false, false, false, kGb2312CharSet, kFamilySwiss, "\xCB\xCE\xCC\xE5"};
+        ASSERT_TRUE(font.Create(fontSpec));
         frame.page.ApplyFontToAll(font);
         ASSERT_NE(sim::DialogFont(frame.page), nullptr);
-        EXPECT_EQ(*sim::DialogFont(frame.page), spec);
+        EXPECT_EQ(*sim::DialogFont(frame.page), fontSpec);
         for (int id : {60, 61, 62}) {
             EXPECT_TRUE(sim::ControlOf(frame.page, id)->hasFont) << id;
             EXPECT_EQ(sim::ControlOf(frame.page, id)->font.face, "\xCB\xCE\xCC\xE5");

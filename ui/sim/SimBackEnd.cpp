@@ -121,7 +121,7 @@ std::unique_ptr<CanvasImpl> ControlCanvas(Dialog& dialog, int controlId) {
     return std::make_unique<SimCanvas>(*w, controlId);
 }
 
-void* CreateFontHandle(const FontSpec& spec) { return new FontSpec(spec); }
+void* CreateFontHandle(const FontSpec& fontSpec) { return new FontSpec(fontSpec); }
 void DeleteFontHandle(void* handle) { delete static_cast<FontSpec*>(handle); }
 
 void* LoadBitmapHandle(const std::string& path, int& width, int& height) {

@@ -126,13 +126,13 @@ bool SimWindow::SetTimer(int timerId, unsigned milliseconds) {
 
 void SimWindow::SetFont(const ui::Font& font) {
     hasFont_ = true;
-    font_ = font.Spec();
+    font_ = font.Description();
 }
 
 void SimWindow::SetChildrenFont(const ui::Font& font) {
     for (SimControl& c : controls_) {
         c.hasFont = true;
-        c.font = font.Spec();
+        c.font = font.Description();
     }
     for (SimWindow* w : Desktop::Current().Windows()) {
         if (w->parent_ == &dialog_) w->SetFont(font);
@@ -170,7 +170,7 @@ void SimWindow::FocusItem(int id) { if (Find(id)) focus_ = id; }
 void SimWindow::SetItemFont(int id, const ui::Font& font) {
     if (SimControl* c = Find(id)) {
         c->hasFont = true;
-        c->font = font.Spec();
+        c->font = font.Description();
         ++c->redraws;
     }
 }
