@@ -344,7 +344,7 @@ TEST_F(WizardTest, AboutBoxFromTheSystemMenu) {
             EXPECT_EQ(Control(about, AboutDialog::kVersion).text, Lang("About", "Version"));
             EXPECT_EQ(Control(about, AboutDialog::kCopyright).text, Lang("About", "Copyright"));
             EXPECT_EQ(Control(about, ui::kIdOk).text, Lang("About", "OK"));
-            Click(about, ui::kIdOk);
+            EXPECT_TRUE(Click(about, ui::kIdOk));
         });
 }
 

@@ -16,12 +16,15 @@ bool DialogReachable(const Dialog& dialog) {
         if (!w || !w->IsVisible() || w->Ended()) return false;
         if (w->IsModal() || !w->ParentDialog()) break;  // a top-level window
     }
-    // A dialog under a modal one that it owns cannot be reached.
+    // A dialog under a modal one that it owns cannot be reached. The walk stops at the
+    // dialog's own top-level window: a modal box is not below its own owner.
     for (SimWindow* w : Desktop::Current().Windows()) {
-        if (w->IsModal() && !w->Ended() && w->OwnerDialog()) {
-            for (const Dialog* d = &dialog; d; d = d->Parent()) {
-                if (d == w->OwnerDialog()) return false;
-            }
+        if (!w->IsModal() || w->Ended() || !w->OwnerDialog()) continue;
+        for (const Dialog* d = &dialog; d; d = d->Parent()) {
+            SimWindow* own = WindowOf(*d);
+            if (own == w) break;
+            if (d == w->OwnerDialog()) return false;
+            if (own && (own->IsModal() || !own->ParentDialog())) break;
         }
     }
     return true;
